@@ -15,7 +15,8 @@ void GameController::StartNewGame(BoardView& view) {
   route_.clear();
 
   // Row by row, so the white discs cover the last game's crosses, fences and cat.
-  for (CellIndex cell = 1; cell <= CellCount; ++cell) view.DrawCell(EmptyCellImage, cell, true);
+  for (CellIndex cell = 1; cell <= CellCount; ++cell)
+    view.DrawCell(EmptyCellImage, cell, true);
   view.DrawCell(CatImage, catCell_, true);
   PlacePresetWalls(view);
 }

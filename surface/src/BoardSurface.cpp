@@ -12,7 +12,9 @@ constexpr std::size_t Offset(int x, int y, int width) {
 
 // The key is a colour, not a pixel value: whatever the unused top byte holds, 128,128,128 is
 // skipped and 129,128,128 is not.
-constexpr bool IsKeyColour(SurfacePixel pixel) { return ToBoardColour(pixel) == BackgroundGray; }
+constexpr bool IsKeyColour(SurfacePixel pixel) {
+  return ToBoardColour(pixel) == BackgroundGray;
+}
 
 }  // namespace
 

@@ -17,8 +17,8 @@ struct CellPlace {
 
 TEST(BoardGeometry, RowsColumnsAndOriginsFollowTheNumbering) {
   const CellPlace places[] = {
-      {1, 0, 0, {0, 0}},        {11, 0, 10, {480, 0}},  {12, 1, 0, {24, 40}},
-      {22, 1, 10, {504, 40}},   {61, 5, 5, {264, 200}}, {111, 10, 0, {0, 400}},
+      {1, 0, 0, {0, 0}},         {11, 0, 10, {480, 0}},  {12, 1, 0, {24, 40}},
+      {22, 1, 10, {504, 40}},    {61, 5, 5, {264, 200}}, {111, 10, 0, {0, 400}},
       {121, 10, 10, {480, 400}},
   };
   for (const CellPlace& place : places) {
@@ -37,10 +37,10 @@ TEST(BoardGeometry, NeighborSlotsComeInDirectionOrderWithHolesOffTheBoard) {
     NeighborSlots expected;
   };
   const Case cases[] = {
-      {1, {0, 0, 0, 2, 0, 12}},          {11, {0, 0, 10, 0, 21, 22}},
-      {12, {1, 2, 0, 13, 23, 24}},       {22, {11, 0, 21, 0, 33, 0}},
-      {23, {0, 12, 0, 24, 0, 34}},       {33, {21, 22, 32, 0, 43, 44}},
-      {61, {50, 51, 60, 62, 72, 73}},    {111, {0, 100, 0, 112, 0, 0}},
+      {1, {0, 0, 0, 2, 0, 12}},        {11, {0, 0, 10, 0, 21, 22}},
+      {12, {1, 2, 0, 13, 23, 24}},     {22, {11, 0, 21, 0, 33, 0}},
+      {23, {0, 12, 0, 24, 0, 34}},     {33, {21, 22, 32, 0, 43, 44}},
+      {61, {50, 51, 60, 62, 72, 73}},  {111, {0, 100, 0, 112, 0, 0}},
       {121, {109, 110, 120, 0, 0, 0}},
   };
   for (const Case& c : cases) {
@@ -70,9 +70,8 @@ TEST(BoardGeometry, EdgeScanOrderListsEachRimCellOnceTopLeftRightBottom) {
   EXPECT_EQ(distinct.size(), 40u);
   EXPECT_TRUE(std::all_of(EdgeScanOrder.begin(), EdgeScanOrder.end(), IsRimCell));
   const std::array<CellIndex, 40> expected = {
-      1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  23,  34,
-      45,  56,  67,  78,  89,  100, 22,  33,  44,  55,  66,  77,  88,  99,
-      110, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121};
+      1,  2,  3,  4,  5,  6,  7,  8,  9,   10,  11,  12,  23,  34,  45,  56,  67,  78,  89,  100,
+      22, 33, 44, 55, 66, 77, 88, 99, 110, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121};
   EXPECT_EQ(EdgeScanOrder, expected);
 }
 
@@ -83,9 +82,9 @@ TEST(BoardGeometry, CellAtMapsDiscPixelsToTheirCellAndGapsToMeaninglessNumbers) 
     CellIndex expected;
   };
   const Case cases[] = {
-      {20, 20, 1},     {44, 60, 12},     {284, 220, 61}, {500, 420, 121},
-      {530, 10, 12},   {10, 50, 11},     {543, 439, 122},
-      {-1, 0, NoCell}, {544, 0, NoCell}, {0, -1, NoCell}, {0, 440, NoCell},
+      {20, 20, 1},      {44, 60, 12},    {284, 220, 61},   {500, 420, 121},
+      {530, 10, 12},    {10, 50, 11},    {543, 439, 122},  {-1, 0, NoCell},
+      {544, 0, NoCell}, {0, -1, NoCell}, {0, 440, NoCell},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CellAt(c.x, c.y), c.expected) << c.x << "," << c.y;

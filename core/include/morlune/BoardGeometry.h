@@ -28,11 +28,21 @@ struct PixelPoint {
   friend constexpr bool operator==(PixelPoint, PixelPoint) = default;
 };
 
-constexpr int RowOf(CellIndex cell) { return (cell - 1) / BoardSide; }
-constexpr int ColumnOf(CellIndex cell) { return cell - RowOf(cell) * BoardSide - 1; }
-constexpr bool IsOddRow(int row) { return row % 2 == 1; }
-constexpr CellIndex CellOf(int row, int column) { return row * BoardSide + column + 1; }
-constexpr bool IsOnBoard(CellIndex cell) { return cell >= 1 && cell <= CellCount; }
+constexpr int RowOf(CellIndex cell) {
+  return (cell - 1) / BoardSide;
+}
+constexpr int ColumnOf(CellIndex cell) {
+  return cell - RowOf(cell) * BoardSide - 1;
+}
+constexpr bool IsOddRow(int row) {
+  return row % 2 == 1;
+}
+constexpr CellIndex CellOf(int row, int column) {
+  return row * BoardSide + column + 1;
+}
+constexpr bool IsOnBoard(CellIndex cell) {
+  return cell >= 1 && cell <= CellCount;
+}
 
 constexpr PixelPoint CellOrigin(CellIndex cell) {
   const int row = RowOf(cell);
@@ -73,10 +83,14 @@ constexpr bool IsRimCell(CellIndex cell) {
 inline constexpr std::array<CellIndex, RimCellCount> EdgeScanOrder = [] {
   std::array<CellIndex, RimCellCount> order{};
   int next = 0;
-  for (int column = 0; column < BoardSide; ++column) order[next++] = CellOf(0, column);
-  for (int row = 1; row < BoardSide - 1; ++row) order[next++] = CellOf(row, 0);
-  for (int row = 1; row < BoardSide - 1; ++row) order[next++] = CellOf(row, BoardSide - 1);
-  for (int column = 0; column < BoardSide; ++column) order[next++] = CellOf(BoardSide - 1, column);
+  for (int column = 0; column < BoardSide; ++column)
+    order[next++] = CellOf(0, column);
+  for (int row = 1; row < BoardSide - 1; ++row)
+    order[next++] = CellOf(row, 0);
+  for (int row = 1; row < BoardSide - 1; ++row)
+    order[next++] = CellOf(row, BoardSide - 1);
+  for (int column = 0; column < BoardSide; ++column)
+    order[next++] = CellOf(BoardSide - 1, column);
   return order;
 }();
 

@@ -33,7 +33,9 @@ class BoardSurface {
   const SurfacePixel* Pixels() const { return pixels_.data(); }
   static constexpr int Width() { return BoardWidth; }
   static constexpr int Height() { return BoardHeight; }
-  static constexpr int BytesPerLine() { return BoardWidth * static_cast<int>(sizeof(SurfacePixel)); }
+  static constexpr int BytesPerLine() {
+    return BoardWidth * static_cast<int>(sizeof(SurfacePixel));
+  }
 
  private:
   std::vector<SurfacePixel> pixels_;

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test twice: a plain build, then one under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup.sh"
+
+run_suite() {
+  local name="$1"
+  shift
+  local build="$root/build/$name"
+  echo "== $name build"
+  cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
+  cmake --build "$build"
+  echo "== $name tests"
+  ctest --test-dir "$build" --output-on-failure --timeout 600 -j2
+}
+
+run_suite plain -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite sanitized -DCMAKE_BUILD_TYPE=Debug -DMORLUNE_SANITIZE=ON
