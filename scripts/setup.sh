@@ -11,7 +11,7 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind
   # end-to-end tests in a real X server
-  xvfb openbox xdotool x11-utils imagemagick
+  xvfb openbox xdotool x11-utils imagemagick python3 libx11-dev
   # desktop integration checks
   desktop-file-utils appstream
 )
