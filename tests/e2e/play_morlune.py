@@ -197,8 +197,22 @@ class Desktop:
         return Picture(path)
 
     def save_png(self, path, window, frame=False):
-        args = ["import"] + (["-frame"] if frame else []) + ["-window", window, "png:" + path]
-        self.run(args, timeout=20)
+        """A PNG of the window (with its frame if asked) cut from the whole screen: reading the
+        window's own drawable can give contents older than what the screen shows."""
+        region = ""
+        if window != "root":
+            left, top, width, height = self.client_geometry(window)
+            if frame:
+                extents = re.findall(r"-?\d+", self.run(
+                    ["xprop", "-id", window, "_NET_FRAME_EXTENTS"]).partition("=")[2])
+                if len(extents) == 4:
+                    frame_left, frame_right, frame_top, frame_bottom = map(int, extents)
+                    left, top = left - frame_left, top - frame_top
+                    width += frame_left + frame_right
+                    height += frame_top + frame_bottom
+            region = "%dx%d+%d+%d" % (width, height, left, top)
+        args = ["import", "-window", "root"] + (["-crop", region] if region else [])
+        self.run(args + ["png:" + path], timeout=20)
         check(os.path.getsize(path) > 0, "no screenshot written to " + path)
 
     def key(self, window, *keys):
@@ -323,7 +337,10 @@ def play(executable, pictures_dir, work_dir, screenshot_path):
                     return "over"
                 now = board.cells(desktop.screenshot())
                 names = describe(now)
-                if now[target] == "fence" and len(names["cat"]) == 1 and names["cat"] != [cat]:
+                # Only a whole board counts: a screenshot taken mid-repaint shows cells that
+                # match no picture.
+                if (now[target] == "fence" and len(names["cat"]) == 1 and names["cat"] != [cat]
+                        and not names[None]):
                     return now
                 return None
 
@@ -349,7 +366,13 @@ def play(executable, pictures_dir, work_dir, screenshot_path):
         desktop.key(box, "Return")
         wait_for("the box to close", lambda: not desktop.windows_named("^%s$" % GAME_OVER_CAPTION))
 
-        after = board.cells(desktop.screenshot())
+        # Where the box stood the board is drawn again from its back buffer; wait for every
+        # cell to show a whole picture before judging it.
+        def board_redrawn():
+            shown = board.cells(desktop.screenshot())
+            return shown if None not in shown.values() else None
+
+        after = wait_for("the board to be redrawn after the box", board_redrawn)
         names = describe(after)
         check(len(names["cat"]) == 1, "after the game the board shows cats on %r" % names["cat"])
         ending = "escaped" if is_rim(names["cat"][0]) else "surrounded"
