@@ -5,27 +5,38 @@
 namespace morlune::artwork {
 namespace {
 
-Layer InkLayer(Shape shape) {
-  return {std::move(shape), Ink::Black};
+// Takes the concrete shape so the variant is built in place, once.
+template <typename ConcreteShape>
+Layer InkLayer(ConcreteShape shape) {
+  return {Shape{std::in_place_type<ConcreteShape>, std::move(shape)}, Ink::Black};
 }
 
 // A cat sitting side-on and facing right: haunch behind, chest and front legs below the
 // head, ears reaching the rim of the disc, the tail wrapped round the front paws.
 Drawing CatDrawing() {
   Drawing cat;
-  cat.push_back(InkLayer(Ellipse{{15.5, 27.0}, 9.5, 9.0}));
-  cat.push_back(InkLayer(Polygon{
-      {{18.0, 12.0}, {26.0, 13.0}, {29.5, 20.0}, {28.0, 30.0}, {16.0, 30.0}, {10.0, 22.0}}}));
-  cat.push_back(InkLayer(RoundedRectangle{24.0, 18.0, 5.5, 17.5, 2.0}));
-  cat.push_back(InkLayer(Ellipse{{28.0, 34.8}, 3.2, 1.6}));
-  cat.push_back(InkLayer(Ellipse{{23.5, 10.5}, 6.2, 5.3}));
-  cat.push_back(InkLayer(Ellipse{{29.0, 12.2}, 2.6, 2.2}));
-  cat.push_back(InkLayer(Polygon{{{17.4, 9.5}, {19.0, 0.4}, {23.2, 6.0}}}));
-  cat.push_back(InkLayer(Polygon{{{23.0, 6.0}, {26.3, 1.5}, {29.0, 8.5}}}));
-  std::vector<Point> tail = QuadraticCurve({8.0, 31.0}, {9.0, 37.5}, {20.0, 36.5}, 8);
-  const std::vector<Point> tip = QuadraticCurve({20.0, 36.5}, {32.0, 36.0}, {32.0, 31.0}, 8);
-  tail.insert(tail.end(), tip.begin() + 1, tip.end());
-  cat.push_back(InkLayer(Stroke{tail, 1.3}));
+  cat.push_back(InkLayer(Ellipse{{15.5, 26.3}, 8.3, 7.0}));  // haunch
+  // The back sweeps from the nape down to the haunch, the chest falls from the chin to the
+  // front legs; the base is straight where the cat sits.
+  std::vector<Point> body = QuadraticCurve({19.5, 13.5}, {10.5, 16.0}, {8.5, 26.0}, 8);
+  body.push_back({14.0, 33.0});
+  body.push_back({27.8, 32.8});
+  const std::vector<Point> chest = QuadraticCurve({28.0, 21.0}, {27.8, 16.0}, {25.5, 15.0}, 6);
+  body.insert(body.end(), chest.begin(), chest.end());
+  cat.push_back(InkLayer(Polygon{body}));
+  cat.push_back(InkLayer(RoundedRectangle{23.0, 19.0, 5.0, 14.0, 2.0}));      // front legs
+  cat.push_back(InkLayer(Ellipse{{24.5, 10.5}, 6.2, 5.2}));                   // head
+  cat.push_back(InkLayer(Ellipse{{29.5, 12.5}, 2.6, 2.2}));                   // muzzle
+  cat.push_back(InkLayer(Polygon{{{18.8, 8.5}, {19.8, 0.6}, {24.2, 5.6}}}));  // rear ear
+  cat.push_back(InkLayer(Polygon{{{24.5, 5.5}, {27.5, 2.0}, {30.0, 8.2}}}));  // front ear
+  // The tail leaves the haunch low at the back, runs along the ground in front of the body and
+  // curls up before the front paws.
+  std::vector<Point> tail = QuadraticCurve({8.2, 29.0}, {7.5, 35.8}, {16.0, 35.8}, 8);
+  const std::vector<Point> wrap = QuadraticCurve({16.0, 35.8}, {31.5, 36.0}, {32.5, 29.0}, 10);
+  tail.insert(tail.end(), wrap.begin() + 1, wrap.end());
+  // A paper-white rim where the tail lies in front of the body keeps it from merging in.
+  cat.push_back({Stroke{wrap, 2.7}, Ink::White});
+  cat.push_back(InkLayer(Stroke{tail, 1.4}));
   return cat;
 }
 
@@ -42,16 +53,16 @@ Drawing CrossDrawing() {
 // Three upright pales with round tops, held by two rails.
 Drawing FenceDrawing() {
   Drawing fence;
-  const double halfWidth = 2.6;
-  const double top = 8.0;
-  const double bottom = 31.0;
-  for (const double centre : {12.0, 20.0, 28.0}) {
+  const double halfWidth = 3.0;
+  const double top = 6.0;
+  const double bottom = 32.5;
+  for (const double centre : {11.0, 20.0, 29.0}) {
     fence.push_back(InkLayer(Circle{{centre, top + halfWidth}, halfWidth}));
     fence.push_back(InkLayer(RoundedRectangle{centre - halfWidth, top + halfWidth, 2 * halfWidth,
                                               bottom - top - halfWidth, 0.0}));
   }
-  fence.push_back(InkLayer(RoundedRectangle{7.5, 13.5, 25.0, 3.5, 0.0}));
-  fence.push_back(InkLayer(RoundedRectangle{7.5, 23.0, 25.0, 3.5, 0.0}));
+  fence.push_back(InkLayer(RoundedRectangle{7.0, 15.5, 26.0, 3.2, 0.0}));
+  fence.push_back(InkLayer(RoundedRectangle{7.0, 25.5, 26.0, 3.2, 0.0}));
   return fence;
 }
 

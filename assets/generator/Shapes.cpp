@@ -1,7 +1,6 @@
 #include "Shapes.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 
 namespace morlune::artwork {
@@ -17,14 +16,9 @@ bool ContainsCircle(const Circle& circle, Point point) {
 }
 
 bool ContainsEllipse(const Ellipse& ellipse, Point point) {
-  const double length = std::sqrt(Square(ellipse.axis.x) + Square(ellipse.axis.y));
-  const double ux = ellipse.axis.x / length;
-  const double uy = ellipse.axis.y / length;
-  const double dx = point.x - ellipse.centre.x;
-  const double dy = point.y - ellipse.centre.y;
-  const double along = (dx * ux + dy * uy) / ellipse.radiusAlongAxis;
-  const double across = (dy * ux - dx * uy) / ellipse.radiusAcrossAxis;
-  return Square(along) + Square(across) <= 1.0;
+  return Square((point.x - ellipse.centre.x) / ellipse.radiusX) +
+             Square((point.y - ellipse.centre.y) / ellipse.radiusY) <=
+         1.0;
 }
 
 // Non-zero winding number, counted with exact sign tests on the edges that cross the
@@ -100,10 +94,8 @@ struct BoundsVisitor {
             circle.centre.x + circle.radius, circle.centre.y + circle.radius};
   }
   Bounds operator()(const Ellipse& ellipse) const {
-    // The larger radius bounds the ellipse whatever its tilt.
-    const double reach = std::max(ellipse.radiusAlongAxis, ellipse.radiusAcrossAxis);
-    return {ellipse.centre.x - reach, ellipse.centre.y - reach, ellipse.centre.x + reach,
-            ellipse.centre.y + reach};
+    return {ellipse.centre.x - ellipse.radiusX, ellipse.centre.y - ellipse.radiusY,
+            ellipse.centre.x + ellipse.radiusX, ellipse.centre.y + ellipse.radiusY};
   }
   Bounds operator()(const Polygon& polygon) const { return BoundsOfPoints(polygon.corners, 0.0); }
   Bounds operator()(const Stroke& stroke) const {

@@ -17,13 +17,11 @@ struct Circle {
   double radius = 0.0;
 };
 
-// An ellipse whose first axis points along `axis` (any length; only its direction counts), so a
-// tilted ellipse needs no angle and therefore no trigonometry.
+// Axis-aligned, which is all the artwork needs and keeps trigonometry out of the rasteriser.
 struct Ellipse {
   Point centre;
-  double radiusAlongAxis = 0.0;
-  double radiusAcrossAxis = 0.0;
-  Point axis{1.0, 0.0};
+  double radiusX = 0.0;
+  double radiusY = 0.0;
 };
 
 // Filled with the non-zero winding rule, the same rule SVG fills with by default.
@@ -69,7 +67,7 @@ struct Bounds {
 // A box the shape lies in, so the rasteriser can skip it quickly away from it.
 Bounds BoundsOf(const Shape& shape);
 
-// Only +, -, *, / and sqrt are used, which IEEE 754 rounds exactly: every machine answers alike.
+// Only +, -, * and / are used, which IEEE 754 rounds exactly: every machine answers alike.
 bool Contains(const Shape& shape, Point point);
 
 // Points along a quadratic Bezier curve from `from` to `to`, both ends included, for strokes

@@ -35,21 +35,9 @@ struct ElementVisitor {
   std::string operator()(const Circle& circle) const { return CircleElement(circle, fill); }
 
   std::string operator()(const Ellipse& ellipse) const {
-    const std::string radii = " rx=\"" + FormatSvgNumber(ellipse.radiusAlongAxis) + "\" ry=\"" +
-                              FormatSvgNumber(ellipse.radiusAcrossAxis) + "\"";
-    if (ellipse.axis.y == 0.0) {
-      return "<ellipse cx=\"" + FormatSvgNumber(ellipse.centre.x) + "\" cy=\"" +
-             FormatSvgNumber(ellipse.centre.y) + "\"" + radii + fill + "/>";
-    }
-    // A tilted ellipse is the upright one turned by the rotation matrix its axis spells out.
-    const double length =
-        std::sqrt(ellipse.axis.x * ellipse.axis.x + ellipse.axis.y * ellipse.axis.y);
-    const double ux = ellipse.axis.x / length;
-    const double uy = ellipse.axis.y / length;
-    return "<ellipse" + radii + " transform=\"matrix(" + FormatSvgNumber(ux) + ' ' +
-           FormatSvgNumber(uy) + ' ' + FormatSvgNumber(-uy) + ' ' + FormatSvgNumber(ux) + ' ' +
-           FormatSvgNumber(ellipse.centre.x) + ' ' + FormatSvgNumber(ellipse.centre.y) + ")\"" +
-           fill + "/>";
+    return "<ellipse cx=\"" + FormatSvgNumber(ellipse.centre.x) + "\" cy=\"" +
+           FormatSvgNumber(ellipse.centre.y) + "\" rx=\"" + FormatSvgNumber(ellipse.radiusX) +
+           "\" ry=\"" + FormatSvgNumber(ellipse.radiusY) + "\"" + fill + "/>";
   }
 
   std::string operator()(const Polygon& polygon) const {

@@ -1,134 +1,232 @@
-// The pixel rules the board depends on, checked on the pictures as the generator draws them.
 #include <gtest/gtest.h>
 
-#include <set>
+#include <algorithm>
+#include <map>
+#include <string>
 #include <utility>
 
 #include "CellPictures.h"
-#include "IconImages.h"
+#include "PixelQueries.h"
 
 namespace morlune::artwork {
 namespace {
 
-using Pixel = std::pair<int, int>;
+using testing::Classify;
+using testing::DarkRuns;
+using testing::IsGrey;
+using testing::IsKeyGrey;
 
-int GreyAt(const Image& picture, int x, int y) {
-  return picture.PixelAt(x, y)[0];
+const std::map<CellGlyph, Image>& Pictures() {
+  static const std::map<CellGlyph, Image> pictures = [] {
+    std::map<CellGlyph, Image> drawn;
+    for (const CellGlyph glyph : AllCellGlyphs)
+      drawn.emplace(glyph, CellPicture(glyph));
+    return drawn;
+  }();
+  return pictures;
 }
 
-bool IsKey(const Image& picture, int x, int y) {
-  const std::uint8_t* pixel = picture.PixelAt(x, y);
-  return pixel[0] == KeyGrey && pixel[1] == KeyGrey && pixel[2] == KeyGrey;
+std::string NameOf(CellGlyph glyph) {
+  return std::string(GlyphName(glyph));
 }
 
-// The pixels the board draws when the picture is drawn keyed.
-std::set<Pixel> DrawnPixels(const Image& picture) {
-  std::set<Pixel> drawn;
+// Draws `picture` onto `board` the way the game does with the key colour: key grey is skipped.
+void DrawKeyed(Image& board, const Image& picture) {
   for (int y = 0; y < picture.height; ++y) {
     for (int x = 0; x < picture.width; ++x) {
-      if (!IsKey(picture, x, y)) drawn.insert({x, y});
+      if (IsKeyGrey(picture, x, y)) continue;
+      std::copy_n(picture.PixelAt(x, y), 3, board.PixelAt(x, y));
     }
   }
-  return drawn;
 }
 
-int CountInk(const Image& picture) {
-  int ink = 0;
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x)
-      ink += GreyAt(picture, x, y) == 0;
-  }
-  return ink;
+Image GreyField() {
+  Image field(CellPictureSize, CellPictureSize, 3);
+  std::fill(field.samples.begin(), field.samples.end(), KeyGrey);
+  return field;
 }
 
-TEST(CellPictures, AreFortyPixelGreyDiscsOnExactKeyCorners) {
-  for (const CellGlyph glyph : AllCellGlyphs) {
-    SCOPED_TRACE(std::string(GlyphName(glyph)));
-    const Image picture = CellPicture(glyph);
+TEST(CellPictures, AreFortyPixelSquareOpaqueRgbInGreysOnly) {
+  for (const auto& [glyph, picture] : Pictures()) {
+    SCOPED_TRACE(NameOf(glyph));
     ASSERT_EQ(picture.width, 40);
     ASSERT_EQ(picture.height, 40);
     ASSERT_EQ(picture.channels, 3);
-    for (const auto& [x, y] :
-         {Pixel{0, 0}, Pixel{39, 0}, Pixel{0, 39}, Pixel{39, 39}, Pixel{3, 3}}) {
-      EXPECT_TRUE(IsKey(picture, x, y)) << "corner " << x << "," << y;
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 0; x < 40; ++x)
+        EXPECT_TRUE(IsGrey(picture.PixelAt(x, y))) << x << ',' << y;
     }
-    EXPECT_FALSE(IsKey(picture, 20, 20));
+  }
+}
+
+// Pixels the circle of radius 20 misses entirely are key grey; pixels it covers entirely are
+// not, the centre among them.
+TEST(CellPictures, KeyGreyIsExactlyTheOutsideOfTheDisc) {
+  for (const auto& [glyph, picture] : Pictures()) {
+    SCOPED_TRACE(NameOf(glyph));
+    for (const auto& [x, y] : {std::pair{0, 0}, {39, 0}, {0, 39}, {39, 39}}) {
+      EXPECT_TRUE(IsKeyGrey(picture, x, y)) << "corner " << x << ',' << y;
+    }
+    EXPECT_FALSE(IsKeyGrey(picture, 20, 20));
     for (int y = 0; y < 40; ++y) {
       for (int x = 0; x < 40; ++x) {
-        const std::uint8_t* pixel = picture.PixelAt(x, y);
-        ASSERT_TRUE(pixel[0] == pixel[1] && pixel[1] == pixel[2])
-            << "not grey at " << x << "," << y;
+        const auto where = Classify(x, y, 1.0);
+        if (where.whollyOutside) {
+          EXPECT_TRUE(IsKeyGrey(picture, x, y)) << x << ',' << y;
+        }
+        if (where.whollyInside) {
+          EXPECT_FALSE(IsKeyGrey(picture, x, y)) << x << ',' << y;
+        }
       }
     }
   }
 }
 
-// The cat moves every turn and is erased by drawing the empty disc over it with the key
-// skipped: every pixel a glyph draws must be one the empty disc draws again.
-TEST(CellPictures, AllShareTheEmptyDiscsOutlineSoErasingLeavesNoTrace) {
-  const Image empty = CellPicture(CellGlyph::Empty);
-  const std::set<Pixel> disc = DrawnPixels(empty);
-  EXPECT_GT(disc.size(), 1200u);  // a disc of diameter 40 covers about 1257 pixels
-  for (const CellGlyph glyph : {CellGlyph::Cat, CellGlyph::Cross, CellGlyph::Fence}) {
-    SCOPED_TRACE(std::string(GlyphName(glyph)));
-    const Image picture = CellPicture(glyph);
-    EXPECT_EQ(DrawnPixels(picture), disc);
-
-    Image board = picture;  // the glyph drawn on the grey board, then erased
-    for (const auto& [x, y] : disc) {
-      std::copy_n(empty.PixelAt(x, y), 3, board.PixelAt(x, y));
+// The cat is erased by drawing the empty cell over it, so every picture must cover exactly
+// the pixels the empty one covers.
+TEST(CellPictures, AllShareTheEmptyDiscOutline) {
+  const Image& empty = Pictures().at(CellGlyph::Empty);
+  for (const auto& [glyph, picture] : Pictures()) {
+    SCOPED_TRACE(NameOf(glyph));
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 0; x < 40; ++x) {
+        EXPECT_EQ(IsKeyGrey(picture, x, y), IsKeyGrey(empty, x, y)) << x << ',' << y;
+      }
     }
-    EXPECT_EQ(board, empty);
   }
 }
 
-TEST(CellPictures, GlyphsAreBlackOnWhiteAndTheEmptyDiscHasNoInk) {
-  const Image empty = CellPicture(CellGlyph::Empty);
-  EXPECT_EQ(CountInk(empty), 0);
-  EXPECT_EQ(GreyAt(empty, 20, 20), 255);
+// A blend that rounded to the key grey would show up as a hole or a notch: the outline of a
+// disc is one run per row and symmetric under both mirrors and the diagonal.
+TEST(CellPictures, DiscOutlineIsASolidSymmetricDisc) {
+  const Image& empty = Pictures().at(CellGlyph::Empty);
+  for (int y = 0; y < 40; ++y) {
+    int runs = 0;
+    for (int x = 0; x < 40; ++x) {
+      const bool covered = !IsKeyGrey(empty, x, y);
+      if (covered && (x == 0 || IsKeyGrey(empty, x - 1, y))) ++runs;
+      EXPECT_EQ(covered, !IsKeyGrey(empty, 39 - x, y)) << x << ',' << y;
+      EXPECT_EQ(covered, !IsKeyGrey(empty, x, 39 - y)) << x << ',' << y;
+      EXPECT_EQ(covered, !IsKeyGrey(empty, y, x)) << x << ',' << y;
+    }
+    EXPECT_EQ(runs, 1) << "row " << y;
+  }
+}
+
+TEST(CellPictures, EmptyIsWhiteWithALightRim) {
+  const Image& empty = Pictures().at(CellGlyph::Empty);
+  int white = 0;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 40; ++x) {
+      if (IsKeyGrey(empty, x, y)) continue;
+      EXPECT_GT(empty.PixelAt(x, y)[0], KeyGrey) << x << ',' << y;
+      if (Classify(x, y, 1.0).whollyInside) {
+        EXPECT_EQ(empty.PixelAt(x, y)[0], 255) << x << ',' << y;
+      }
+      if (empty.PixelAt(x, y)[0] == 255) ++white;
+    }
+  }
+  EXPECT_GT(white, 1000);
+}
+
+TEST(CellPictures, GlyphsAreDrawnInSolidBlack) {
   for (const CellGlyph glyph : {CellGlyph::Cat, CellGlyph::Cross, CellGlyph::Fence}) {
-    SCOPED_TRACE(std::string(GlyphName(glyph)));
-    const Image picture = CellPicture(glyph);
-    const int ink = CountInk(picture);
-    // Bold enough to read at a glance, and still a glyph on a disc rather than a black disc.
-    EXPECT_GT(ink, 150);
-    EXPECT_LT(ink, 800);
-    EXPECT_TRUE(GreyAt(picture, 20, 2) == 255 || GreyAt(picture, 2, 20) == 255)
-        << "no white paper left near the rim";
+    SCOPED_TRACE(NameOf(glyph));
+    const Image& picture = Pictures().at(glyph);
+    int black = 0;
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 0; x < 40; ++x)
+        black += picture.PixelAt(x, y)[0] == 0 ? 1 : 0;
+    }
+    EXPECT_GT(black, 150);
   }
 }
 
-// Only a pixel no sample of the disc reached may be the key; a blend that rounds to it is
-// moved a step towards the disc's own colour.
-TEST(CellPictures, BlendsThatRoundToTheKeyAreNudgedOffIt) {
-  struct Case {
-    PixelCoverage coverage;
-    int grey;
-  };
-  const Case cases[] = {
-      {{256, 0, 0}, 128},    // wholly outside: the key
-      {{0, 256, 0}, 255},    // wholly paper
-      {{0, 0, 256}, 0},      // wholly ink
-      {{255, 1, 0}, 129},    // a sliver of paper would round to 128
-      {{0, 128, 128}, 127},  // half ink on paper rounds to 128; the ink leans it darker
-      {{128, 128, 0}, 192},  // half paper on the grey: an ordinary soft edge
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(CellPixelGrey(c.coverage), c.grey)
-        << c.coverage.outside << "/" << c.coverage.paper << "/" << c.coverage.ink;
+TEST(CellPictures, DrawingEmptyKeyedOverAnyPictureRestoresEmpty) {
+  Image expected = GreyField();
+  DrawKeyed(expected, Pictures().at(CellGlyph::Empty));
+  for (const auto& [glyph, picture] : Pictures()) {
+    SCOPED_TRACE(NameOf(glyph));
+    Image board = GreyField();
+    DrawKeyed(board, picture);
+    DrawKeyed(board, Pictures().at(CellGlyph::Empty));
+    EXPECT_EQ(board, expected);
   }
 }
 
-TEST(IconImages, AreOpaqueOnTheDiscAndClearOutsideIt) {
-  for (const int size : IconSizes) {
-    SCOPED_TRACE(size);
-    const Image icon = IconImage(size);
-    ASSERT_EQ(icon.width, size);
-    ASSERT_EQ(icon.channels, 4);
-    EXPECT_EQ(icon.PixelAt(0, 0)[3], 0);
-    EXPECT_EQ(icon.PixelAt(size - 1, size - 1)[3], 0);
-    EXPECT_EQ(icon.PixelAt(size / 2, size / 2)[3], 255);
+struct GreyCase {
+  PixelCoverage coverage;
+  int expected;
+};
+
+TEST(CellPixelGrey, OnlyAPixelTheDiscNeverReachedIsKeyGrey) {
+  const GreyCase cases[] = {
+      {{256, 0, 0}, 128},    // outside
+      {{0, 256, 0}, 255},    // paper
+      {{0, 0, 256}, 0},      // ink
+      {{128, 128, 0}, 192},  // rim: half paper, half outside
+      {{255, 1, 0}, 129},    // a sliver of paper rounds to the key: nudged lighter
+      {{255, 0, 1}, 127},    // a sliver of ink rounds to the key: nudged darker
+      {{0, 129, 127}, 129},  // paper and ink mixing to the key, paper heavier
+      {{0, 128, 128}, 127},  // ... ink heavier
+      {{1, 0, 255}, 1},
+  };
+  for (const GreyCase& test : cases) {
+    EXPECT_EQ(CellPixelGrey(test.coverage), test.expected)
+        << test.coverage.outside << '/' << test.coverage.paper << '/' << test.coverage.ink;
   }
+}
+
+// These pin down what makes each glyph readable at 40 pixels, so a careless edit of a shape
+// shows up here rather than on the board.
+TEST(CellGlyphShapes, CrossIsCentredOnTheDisc) {
+  const Image& cross = Pictures().at(CellGlyph::Cross);
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 40; ++x) {
+      const int grey = cross.PixelAt(x, y)[0];
+      EXPECT_NEAR(grey, cross.PixelAt(39 - x, y)[0], 8) << x << ',' << y;
+      EXPECT_NEAR(grey, cross.PixelAt(x, 39 - y)[0], 8) << x << ',' << y;
+    }
+  }
+  EXPECT_EQ(cross.PixelAt(20, 20)[0], 0);
+  EXPECT_EQ(cross.PixelAt(20, 8)[0], 255);  // between the arms
+}
+
+TEST(CellGlyphShapes, FenceHasThreePalesAndTwoRails) {
+  const Image& fence = Pictures().at(CellGlyph::Fence);
+  EXPECT_EQ(DarkRuns(fence, 0, 12, 1, 0, 40), 3);  // across the pales above the rails
+  EXPECT_EQ(DarkRuns(fence, 0, 17, 1, 0, 40), 1);  // along the upper rail
+  EXPECT_EQ(DarkRuns(fence, 15, 0, 0, 1, 40), 2);  // down the gap between two pales
+  EXPECT_EQ(DarkRuns(fence, 11, 0, 0, 1, 40), 1);  // down a pale
+}
+
+TEST(CellGlyphShapes, CatSitsFacingRightWithEarsAtTheRimAndTailInFront) {
+  const Image& cat = Pictures().at(CellGlyph::Cat);
+  int topRow = -1;
+  for (int y = 0; y < 40 && topRow < 0; ++y) {
+    if (DarkRuns(cat, 0, y, 1, 0, 40) > 0) topRow = y;
+  }
+  EXPECT_LE(topRow, 1);
+  EXPECT_EQ(DarkRuns(cat, 0, 4, 1, 0, 40), 2);  // two ears
+
+  // The head sits over the front paws, to the right of the haunch.
+  auto darkCentre = [&cat](int fromRow, int toRow) {
+    long sum = 0;
+    long count = 0;
+    for (int y = fromRow; y < toRow; ++y) {
+      for (int x = 0; x < 40; ++x) {
+        if (cat.PixelAt(x, y)[0] < KeyGrey) {
+          sum += x;
+          ++count;
+        }
+      }
+    }
+    return static_cast<double>(sum) / static_cast<double>(count);
+  };
+  EXPECT_GT(darkCentre(0, 14), darkCentre(26, 40) + 3.0);
+
+  // Going up from the bottom at the middle: the tail, a white gap, the body.
+  EXPECT_EQ(DarkRuns(cat, 20, 39, 0, -1, 14), 2);
 }
 
 }  // namespace

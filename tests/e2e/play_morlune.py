@@ -179,6 +179,18 @@ class Desktop:
     def windows_named(self, pattern):
         return self.run(["xdotool", "search", "--onlyvisible", "--name", pattern]).split()
 
+    def frame_extents(self, window):
+        """The window manager's frame around a window: left, right, top and bottom."""
+        wait_for("the frame's extents", lambda: "=" in self.run(
+            ["xprop", "-id", window, "_NET_FRAME_EXTENTS"]))
+        extents = re.findall(r"-?\d+", self.run(
+            ["xprop", "-id", window, "_NET_FRAME_EXTENTS"]).partition("=")[2])
+        check(len(extents) == 4, "no frame extents for window " + window)
+        return tuple(map(int, extents))
+
+    def allowed_actions(self, window):
+        return self.run(["xprop", "-id", window, "_NET_WM_ALLOWED_ACTIONS"])
+
     def client_geometry(self, window):
         """Left, top, width and height of a window's client area on the screen."""
         info = self.run(["xwininfo", "-id", window])
@@ -290,6 +302,16 @@ def play(executable, pictures_dir, work_dir, screenshot_path):
         left, top, width, height = desktop.client_geometry(window)
         print("client area %dx%d at %d,%d" % (width, height, left, top))
         check(width == BOARD_WIDTH, "client width is %d, not 544" % width)
+        # Centred on the 1024 by 768 screen for the initial outer size 578 by 527, and kept
+        # there when the frame shrinks around the board.
+        frame_left, _, frame_top, _ = desktop.frame_extents(window)
+        check((left - frame_left, top - frame_top) == ((1024 - 578) // 2, (768 - 527) // 2),
+              "the frame's corner is at %d,%d" % (left - frame_left, top - frame_top))
+        # The window manager offers neither maximising nor resizing, but minimising.
+        actions = desktop.allowed_actions(window)
+        check("_NET_WM_ACTION_MINIMIZE" in actions, "cannot minimise: " + actions)
+        for refused in ("_NET_WM_ACTION_MAXIMIZE", "_NET_WM_ACTION_RESIZE"):
+            check(refused not in actions, "the window manager allows " + refused)
         menu_bar = height - BOARD_HEIGHT
         check(10 <= menu_bar <= 80, "client height %d leaves %d for the menu bar" % (height,
                                                                                     menu_bar))
