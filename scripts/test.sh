@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test twice: a plain build, then one under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Sets up, builds and runs every test: a plain build, one under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the Windows build under Wine.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
@@ -20,3 +20,6 @@ run_suite plain -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The toolkit's libraries keep some memory until exit; the leak checker passes over just that.
 export LSAN_OPTIONS="suppressions=$root/tests/toolkit.lsan.supp:print_suppressions=0"
 run_suite sanitized -DCMAKE_BUILD_TYPE=Debug -DMORLUNE_SANITIZE=ON
+
+echo "== windows build and tests under Wine"
+"$root/scripts/windows-test.sh"
