@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "PngDecoding.h"
+
 namespace morlune {
 
 QString CellPictureResource(CellImage image) {
@@ -21,7 +23,7 @@ QString CellPictureResource(CellImage image) {
 }
 
 std::optional<CellPicture> DecodeCellPicture(const QString& path) {
-  const QImage decoded(path);
+  const QImage decoded = DecodePng(path);
   if (decoded.isNull() || decoded.width() != CellImageSize || decoded.height() != CellImageSize) {
     return std::nullopt;
   }

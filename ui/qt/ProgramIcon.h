@@ -1,4 +1,4 @@
-// The program's icon, a cat on a white disc, in every size the desktop may ask for.
+// The program's window icon, a cat on a white disc, in the sizes a desktop shows it at.
 #pragma once
 
 #include <QIcon>
